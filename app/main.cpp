@@ -1,0 +1,15 @@
+#include "app/App.h"
+#include "game/Window1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tumblewick"));
+    QApplication::setApplicationVersion(App::ShortVersion());
+    QApplication::setQuitOnLastWindowClosed(false);
+    App app;
+    Window1::instance();
+    app.Event_Open();
+    return application.exec();
+}

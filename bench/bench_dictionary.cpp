@@ -1,0 +1,3 @@
+#include <benchmark/benchmark.h>
+int placeholder;
+BENCHMARK_MAIN();

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+#include <string>
+#include <vector>
+
+// The dictionary file format: one word per line, exact bytes, LF written,
+// LF or CRLF read. Empty lines are skipped (a file the program wrote never
+// holds one), so a blank line in a hand-edited file loses nothing.
+namespace DictionaryFile {
+
+// Returns false when the file cannot be read (the rows are left empty).
+bool read(const QString &path, std::vector<std::string> &rows, QString *error = nullptr);
+
+// Parses file contents (for tests and fuzzing).
+std::vector<std::string> parse(const char *data, size_t size);
+
+} // namespace DictionaryFile

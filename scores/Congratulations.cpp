@@ -1,0 +1,9 @@
+#include "scores/Congratulations.h"
+
+Congratulations::Congratulations() : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("Congratulations"));
+    setWindowTitle(QStringLiteral("Congratulations!"));
+}
+
+void Congratulations::Event_Open() {}
+
