@@ -7,3 +7,5 @@ Congratulations::Congratulations() : QWidget(nullptr, Qt::Window) {
 
 void Congratulations::Event_Open() {}
 
+
+void Congratulations::showNewHighScore(qint32) { SharedWindows::showWindow(instance()); }

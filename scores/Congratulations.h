@@ -14,4 +14,8 @@ public:
     Congratulations();
     void Event_Open();
 
+    // Shows the window for a game whose total entered the top ten; the total
+    // filed by Enter is this one, whatever happens to TotalPoints meanwhile.
+    static void showNewHighScore(qint32 total);
+
 };
