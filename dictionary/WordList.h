@@ -28,6 +28,9 @@ public:
     // Sorts ascending by byte value (for lower-case words, alphabetical order).
     void sortAscending();
 
+    // Longest part of a row the view shows.
+    static constexpr qsizetype kMaxShownBytes = 200;
+
 private:
     std::vector<std::string> m_rows;
 };
