@@ -137,6 +137,16 @@ private slots:
         qputenv("XDG_CONFIG_HOME", old);
     }
 
+    void missingFolderIsCreated() {
+        QTemporaryDir tmp;
+        const QString folder = tmp.path() + "/not/yet/there";
+        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", folder.toUtf8());
+        Maintenance::instance()->close();
+        QVERIFY(QFile::exists(folder + "/tumblewickdictionary.txt"));
+        qputenv("XDG_CONFIG_HOME", old);
+    }
+
     void unreadableFileIsNotOverwritten() {
         ConfigDir dir;
         TestUtil::MessageBoxes boxes;
