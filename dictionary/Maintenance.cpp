@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
@@ -53,7 +54,10 @@ Maintenance::Maintenance()
     UseDefaultList->setFont(bold);
     connect(UseDefaultList, &QPushButton::clicked, this, &Maintenance::UseDefaultList_Action);
 
-    const auto changed = [this] { m_keepUnreadableFile = false; };
+    const auto changed = [this] {
+        m_keepUnreadableFile = false;
+        m_loadedStamp.clear();
+    };
     connect(m_words, &QAbstractItemModel::rowsInserted, this, changed);
     connect(m_words, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(m_words, &QAbstractItemModel::modelReset, this, changed);
@@ -75,7 +79,12 @@ void Maintenance::closeEvent(QCloseEvent *event) {
 
 void Maintenance::getPlistDictionary() {
     const QString path = Storage::filePath(QString::fromLatin1(Storage::DictionaryFile));
-    if (QFileInfo::exists(path)) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        const QString stamp = QStringLiteral("%1 %2").arg(info.size()).arg(
+            info.lastModified().toMSecsSinceEpoch());
+        if (!m_loadedStamp.isEmpty() && stamp == m_loadedStamp)
+            return;
         // A file that exists but cannot be read leaves the dictionary empty
         // rather than bringing back the default list, and is not overwritten
         // at close unless the user fills the list anew.
@@ -89,6 +98,8 @@ void Maintenance::getPlistDictionary() {
                              .arg(QDir::toNativeSeparators(path), error));
         }
         m_keepUnreadableFile = !ok;
+        if (ok)
+            m_loadedStamp = stamp;
     } else {
         UseDefaultList->click();
         savePlistDictionary();

@@ -108,6 +108,19 @@ private slots:
         QCOMPARE(Maintenance::instance()->words().count(), 29394);
     }
 
+    void loadingAgainReplacesTheRows() {
+        ConfigDir dir;
+        Maintenance *m = openWith(dir, "one\ntwo\n");
+        m->getPlistDictionary(); // the same file again: still loaded once
+        QCOMPARE(rowsOf(m), (QStringList{"one", "two"}));
+        m->words().append(std::string("three"));
+        m->getPlistDictionary(); // rows changed since: the file wins
+        QCOMPARE(rowsOf(m), (QStringList{"one", "two"}));
+        QVERIFY(TestUtil::writeBytes(dir.file(kDict), "other file\n"));
+        m->getPlistDictionary();
+        QCOMPARE(rowsOf(m), (QStringList{"other file"}));
+    }
+
     void reopenShowsTheSameWords() {
         ConfigDir dir;
         Maintenance *m = openWith(dir, "pear\napple\nfig\n");
