@@ -58,6 +58,8 @@ private slots:
         QTest::newRow("blank lines") << QByteArray("a\n\n\r\nb\n") << QStringList{"a", "", "", "b"}
                                      << QStringList{"a", "b"};
         QTest::newRow("empty") << QByteArray() << QStringList{} << QStringList{};
+        QTest::newRow("every CR before the LF is line end")
+            << QByteArray("a\r\r\nb\r") << QStringList{"a", "b"} << QStringList{"a", "b"};
         QTest::newRow("lone CR stays in the line")
             << QByteArray("a\rb\n") << QStringList{"a\rb"} << QStringList{"a\rb"};
     }
