@@ -49,9 +49,9 @@ GameScores::GameScores()
     heading->setSectionsClickable(false);
     heading->setHighlightSections(false);
     heading->setSectionResizeMode(QHeaderView::Fixed);
-    heading->setStretchLastSection(true);
     const int inner = HighScores->width() - 2 * HighScores->frameWidth();
     heading->resizeSection(0, qRound(inner * 0.65));
+    heading->resizeSection(1, inner - heading->sectionSize(0));
 
     ClearScores = new QPushButton(QStringLiteral("Clear Scores"), this);
     ClearScores->setObjectName(QStringLiteral("ClearScores"));
