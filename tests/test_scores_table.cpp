@@ -7,23 +7,23 @@
 namespace {
 
 // "name:score" pairs separated by "|", for compact tables of rows.
-QList<ScoreRow> rowsOf(const QString &spec) {
+QList<ScoreRow> rowsOf(const QString &pairsText) {
     QList<ScoreRow> rows;
-    for (const QString &pair : spec.split(u'|'))
+    for (const QString &pair : pairsText.split(u'|'))
         rows.append({pair.section(u':', 0, 0), pair.section(u':', 1)});
     return rows;
 }
 
-QString specOf(const QList<ScoreRow> &rows) {
+QString textOf(const QList<ScoreRow> &rows) {
     QStringList pairs;
     for (const ScoreRow &r : rows)
         pairs.append(r.name + u':' + r.score);
     return pairs.join(u'|');
 }
 
-ScoreTable tableOf(const QString &spec) {
+ScoreTable tableOf(const QString &pairsText) {
     QStringList lines;
-    for (const ScoreRow &r : rowsOf(spec))
+    for (const ScoreRow &r : rowsOf(pairsText))
         lines.append(r.name + u'\t' + r.score);
     return ScoreTable::fromLines(lines);
 }
@@ -58,7 +58,7 @@ private slots:
         QFETCH(QString, rows);
         const ScoreTable t = ScoreTable::fromLines(lines);
         QCOMPARE(t.count(), 10);
-        QCOMPARE(specOf(t.rows()), rows);
+        QCOMPARE(textOf(t.rows()), rows);
         // Written back, it is ten well-formed lines: name, TAB, score.
         const QStringList out = t.toLines();
         QCOMPARE(out.size(), 10);
@@ -107,14 +107,14 @@ private slots:
         QFETCH(QString, after);
         ScoreTable t = tableOf(before);
         t.insert(QStringLiteral("NEW"), total);
-        QCOMPARE(specOf(t.rows()), after);
+        QCOMPARE(textOf(t.rows()), after);
         QCOMPARE(t.toLines().size(), 10);
     }
 
     void sortIsStableAndDescending() {
         QList<ScoreRow> rows = rowsOf("a:1|b:5|c:1|d:5|e:x|f:5.5|g:1e1|h:-2|i:0|j:5|k:1");
         ScoreTable::sortScores(rows);
-        QCOMPARE(specOf(rows), "g:1e1|f:5.5|b:5|d:5|j:5|a:1|c:1|k:1|e:x|i:0|h:-2");
+        QCOMPARE(textOf(rows), "g:1e1|f:5.5|b:5|d:5|j:5|a:1|c:1|k:1|e:x|i:0|h:-2");
     }
 
     void namesNeverBreakTheFile() {

@@ -9,6 +9,7 @@
 #include "scores/ScoreTable.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +22,9 @@ using TestUtil::writeBytes;
 namespace {
 
 // Ten lines "name TAB score" from "name:score|name:score|...".
-QByteArray fileOf(const QString &spec) {
+QByteArray fileOf(const QString &pairsText) {
     QByteArray bytes;
-    for (const QString &pair : spec.split(u'|'))
+    for (const QString &pair : pairsText.split(u'|'))
         bytes += (pair.section(u':', 0, 0) + u'\t' + pair.section(u':', 1) + u'\n').toUtf8();
     return bytes;
 }
@@ -123,6 +124,34 @@ private slots:
         QCOMPARE(readBytes(scoresPath()), file);
         g->saveScoresPlist();
         QCOMPARE(readBytes(scoresPath()), fileOf(rows));
+    }
+
+    // A score file that cannot be read or written is told once; the table
+    // goes on in memory.
+    void unusableFileIsReported() {
+        QVERIFY(QDir().mkpath(scoresPath())); // a folder where the file should be
+        TestUtil::MessageBoxes boxes;
+        GameScores *g = GameScores::instance();
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY(boxes.seen[0].text.contains(QStringLiteral("could not read")));
+        QCOMPARE(rowsOf(g), QStringLiteral(":|:|:|:|:|:|:|:|:|:"));
+        g->fileEntry(QStringLiteral("Al"), 3);
+        QCOMPARE(g->nameAt(0), QStringLiteral("Al"));
+        QCOMPARE(boxes.seen.size(), 2);
+        QVERIFY(boxes.seen[1].text.contains(QStringLiteral("could not save")));
+        QVERIFY(QFileInfo(scoresPath()).isDir());
+    }
+
+    void uncreatableFileStartsFromScratch() {
+        const QString blocker = m_config->file(QStringLiteral("blocker"));
+        QVERIFY(writeBytes(blocker, "not a folder"));
+        qputenv("XDG_CONFIG_HOME", blocker.toUtf8());
+        TestUtil::MessageBoxes boxes;
+        GameScores *g = GameScores::instance();
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY(boxes.seen[0].text.contains(QStringLiteral("could not save")));
+        QCOMPARE(rowsOf(g), QStringLiteral(" :0| :0| :0| :0| :0| :0| :0| :0| :0| :0"));
+        qputenv("XDG_CONFIG_HOME", m_config->path().toUtf8());
     }
 
     void highScoresWindowLayout() {
