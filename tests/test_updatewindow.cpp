@@ -189,6 +189,15 @@ private slots:
         QVERIFY(urls.opened.isEmpty());
     }
 
+    void automaticCheckLeavesOutTheCurrentBox() {
+        server->response = FeedServer::http(200, feed(runningVersion()));
+        TestUtil::MessageBoxes boxes;
+        QPointer<updateWindow> w = startCheck();
+        w->automaticCheck = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!updateWindow::existing(), Timeout);
+        QVERIFY(boxes.seen.isEmpty());
+    }
+
     void offer_data() {
         QTest::addColumn<QString>("freeText");
         QTest::addColumn<QString>("answer");
