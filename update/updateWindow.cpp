@@ -185,12 +185,9 @@ void updateWindow::askUpgrade(const QString &version, const QString &description
     QMessageBox box(QMessageBox::Question, QStringLiteral("New version available!"),
                     UpdateFeed::offerMessage(version, App::ShortVersion(), free),
                     QMessageBox::NoButton, this);
+    // The description is the feed's text as typed; MsgBox::run shows every
+    // text of the box as plain text.
     box.setInformativeText(description);
-    // The description is the feed's text as typed: markup or entities in it
-    // are shown as characters (the secondary label would otherwise guess).
-    const auto labels = box.findChildren<QLabel *>();
-    for (QLabel *label : labels)
-        label->setTextFormat(Qt::PlainText);
     QPushButton *action = box.addButton(QMessageBox::Ok);
     QPushButton *cancel = box.addButton(QMessageBox::Cancel);
     QPushButton *website = box.addButton(QStringLiteral("Go to Website"), QMessageBox::ActionRole);
