@@ -37,9 +37,13 @@ Help::Help() {
 
     QMenuBar *bar = MenuBars::createMenuBar2(this);
     setMenuBar(bar);
-    // This window's Print Help item runs the window's own handler.
-    if (QAction *print = bar->findChild<QAction *>(QStringLiteral("FilePrintHelp")))
+    // This window's Print Help item runs the window's own handler and no
+    // other: a binding the bar may bring for the application's handler (made
+    // with the item itself as context) is dropped, so the help prints once.
+    if (QAction *print = bar->findChild<QAction *>(QStringLiteral("FilePrintHelp"))) {
+        disconnect(print, &QAction::triggered, print, nullptr);
         connect(print, &QAction::triggered, this, [this] { _FilePrintHelp_Action(); });
+    }
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("HelpContent"));
