@@ -1,6 +1,6 @@
 #include "help/HelpPrinter.h"
 
-#include "help/Fonts.h"
+#include "help/HelpFonts.h"
 
 #include <QFont>
 #include <QLocale>
@@ -45,7 +45,7 @@ QStringList paragraphs(QString text) {
 } // namespace
 
 int print(QPagedPaintDevice *device, const QString &text, const QString &stamp) {
-    Fonts::installSubstitutes();
+    HelpFonts::install();
     QPainter painter;
     if (!painter.begin(device))
         return 0;

@@ -1,12 +1,12 @@
-#include "help/Fonts.h"
+#include "help/HelpFonts.h"
 
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace Fonts {
+namespace HelpFonts {
 
-void installSubstitutes() {
+void install() {
     static const bool done = [] {
         const auto substitute = [](const QString &family, const QStringList &standIns) {
             if (!QFontDatabase::hasFamily(family))
@@ -23,4 +23,4 @@ void installSubstitutes() {
     (void)done;
 }
 
-} // namespace Fonts
+} // namespace HelpFonts
