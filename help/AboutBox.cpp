@@ -2,7 +2,7 @@
 
 #include "app/App.h"
 #include "app/defaultbutton.h"
-#include "help/HelpFonts.h"
+#include "app/fonts.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -15,7 +15,7 @@ AboutBox::AboutBox() : QWidget(nullptr, Qt::Window) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(264, 295);
-    HelpFonts::install();
+    Fonts::installSubstitutions();
 
     const auto label = [this](const char *name, const QString &text, int x, int y, int w, int h,
                               Qt::Alignment align, const QFont &font) {

@@ -1,6 +1,6 @@
 #include "help/HelpPrinter.h"
 
-#include "help/HelpFonts.h"
+#include "app/fonts.h"
 
 #include <QFont>
 #include <QLocale>
@@ -45,7 +45,7 @@ QStringList paragraphs(QString text) {
 } // namespace
 
 int print(QPagedPaintDevice *device, const QString &text, const QString &stamp) {
-    HelpFonts::install();
+    Fonts::installSubstitutions();
     QPainter painter;
     if (!painter.begin(device))
         return 0;
