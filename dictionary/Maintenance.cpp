@@ -215,6 +215,9 @@ void Maintenance::DeleteWord_Action() {
     if (selected.isEmpty())
         return;
     m_words->removeAt(selected.first().row());
+    // The list would move the selection to the next word; a second Return
+    // must not delete that one too.
+    Wordwell->selectionModel()->clearSelection();
     Module1::NoWords = m_words->count();
     showCountGrouped();
 }
