@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/fonts.h"
 #include "game/Window1.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tumblewick"));
     QApplication::setApplicationVersion(App::ShortVersion());
     QApplication::setQuitOnLastWindowClosed(false);
+    Fonts::installSubstitutions();
     App app;
     Window1::instance();
     app.Event_Open();

@@ -15,7 +15,9 @@ void splitLines(const char *data, size_t size, std::vector<std::string> &lines, 
         const void *nl = std::memchr(data + pos, '\n', size - pos);
         const size_t end = nl ? size_t(static_cast<const char *>(nl) - data) : size;
         size_t len = end - pos;
-        if (len > 0 && data[pos + len - 1] == '\r')
+        // CR before the LF is part of the line end; more than one is dropped
+        // too, so that a line read back after saving is the line saved.
+        while (len > 0 && data[pos + len - 1] == '\r')
             --len;
         if (len > 0 || empty == EmptyLines::Keep)
             lines.emplace_back(data + pos, len);

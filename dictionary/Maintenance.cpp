@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -126,7 +127,10 @@ Maintenance::Maintenance()
     // field leave Return to the window).
     DefaultButtonFilter::install(this);
 
-    const auto changed = [this] { m_keepUnreadableFile = false; };
+    const auto changed = [this] {
+        m_keepUnreadableFile = false;
+        m_loadedStamp.clear();
+    };
     connect(m_words, &QAbstractItemModel::rowsInserted, this, changed);
     connect(m_words, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(m_words, &QAbstractItemModel::modelReset, this, changed);
@@ -148,7 +152,12 @@ void Maintenance::closeEvent(QCloseEvent *event) {
 
 void Maintenance::getPlistDictionary() {
     const QString path = Storage::filePath(QString::fromLatin1(Storage::DictionaryFile));
-    if (QFileInfo::exists(path)) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        const QString stamp = QStringLiteral("%1 %2").arg(info.size()).arg(
+            info.lastModified().toMSecsSinceEpoch());
+        if (!m_loadedStamp.isEmpty() && stamp == m_loadedStamp)
+            return;
         // A file that exists but cannot be read leaves the dictionary empty
         // rather than bringing back the default list, and is not overwritten
         // at close unless the user fills the list anew.
@@ -162,6 +171,8 @@ void Maintenance::getPlistDictionary() {
                              .arg(QDir::toNativeSeparators(path), error));
         }
         m_keepUnreadableFile = !ok;
+        if (ok)
+            m_loadedStamp = stamp;
     } else {
         UseDefaultList->click();
         savePlistDictionary();

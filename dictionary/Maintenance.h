@@ -88,4 +88,8 @@ private:
     // Set when the dictionary file exists but could not be read: closing the
     // window then leaves that file alone unless the list has been changed.
     bool m_keepUnreadableFile = false;
+    // Size and modification time of the file the rows were last loaded from,
+    // while the rows are unchanged since: loading the same file again (as
+    // start-up does) then has nothing to do.
+    QString m_loadedStamp;
 };

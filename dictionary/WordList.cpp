@@ -9,8 +9,14 @@ int WordList::rowCount(const QModelIndex &parent) const {
 QVariant WordList::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= count())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        // A pathological row (say a whole file without line breaks) is shown
+        // cut short; the row itself keeps every byte.
+        const std::string &s = m_rows[size_t(index.row())];
+        if (s.size() > kMaxShownBytes)
+            return QString::fromUtf8(s.data(), kMaxShownBytes) + QChar(0x2026);
         return wordAt(index.row());
+    }
     return {};
 }
 

@@ -32,6 +32,9 @@ public:
     // A selected or current row stays on its word.
     void sortAscending();
 
+    // Longest part of a row the view shows.
+    static constexpr qsizetype kMaxShownBytes = 200;
+
 private:
     std::vector<std::string> m_rows;
 };

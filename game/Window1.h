@@ -77,4 +77,8 @@ protected:
 
 private:
     void buildControls();
+    void setDefaultButton(QPushButton *button);
+    void showBanner(const QString &text);
+    void chooseTurnLength();
+    void startCountdown();
 };

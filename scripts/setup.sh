@@ -30,3 +30,10 @@ fi
 cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=Release > "$ROOT/build-configure.log" 2>&1 \
   || { cat "$ROOT/build-configure.log"; exit 1; }
 cmake --build "$ROOT/build" -j"$(nproc)"
+
+# The fuzz targets: a separate clang build of the readers, for ./test.sh.
+if [ "$MODE" = test ]; then
+  CXX=clang++ cmake -S "$ROOT/fuzz" -B "$ROOT/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    > "$ROOT/build/fuzz-configure.log" 2>&1 || { cat "$ROOT/build/fuzz-configure.log"; exit 1; }
+  cmake --build "$ROOT/build/fuzz" -j"$(nproc)"
+fi
