@@ -18,7 +18,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QHeaderView>
+#include <QTableView>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <limits>
@@ -54,11 +55,22 @@ Maintenance::Maintenance()
     QFont bold = font();
     bold.setBold(true);
 
-    Wordwell = new QListView(this);
+    // A table of one column rather than a QListView: a list view lays every
+    // row out again after each insert or removal (50 ms and more with a
+    // million words), a table only keeps one fixed row height.
+    Wordwell = new QTableView(this);
     Wordwell->setObjectName(QStringLiteral("Wordwell"));
     Wordwell->setGeometry(18, 16, 262, 178);
     Wordwell->setModel(m_words);
-    Wordwell->setUniformItemSizes(true);
+    Wordwell->horizontalHeader()->hide();
+    Wordwell->horizontalHeader()->setStretchLastSection(true);
+    Wordwell->verticalHeader()->hide();
+    Wordwell->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Wordwell->verticalHeader()->setDefaultSectionSize(Wordwell->fontMetrics().height() + 4);
+    Wordwell->setShowGrid(false);
+    Wordwell->setWordWrap(false);
+    Wordwell->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Wordwell->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Wordwell->setSelectionMode(QAbstractItemView::SingleSelection);
     Wordwell->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Wordwell->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

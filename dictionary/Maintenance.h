@@ -8,7 +8,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QTableView;
 class QPushButton;
 
 // The word list maintenance window. Its list Wordwell is the dictionary the
@@ -28,7 +28,7 @@ public:
     // Controls, in tab order, named as their objectName. The default list is
     // plain data (DefaultList), and Fixit has no button of its own: the
     // user never saw either.
-    QListView *Wordwell = nullptr;
+    QTableView *Wordwell = nullptr;
     QLabel *StaticText1 = nullptr;
     QLabel *NumWords = nullptr;
     QPushButton *DeleteWord = nullptr;

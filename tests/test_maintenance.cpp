@@ -11,7 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QTableView>
 
 using TestUtil::readBytes;
 using TestUtil::writeBytes;
