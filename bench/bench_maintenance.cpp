@@ -3,7 +3,7 @@
 // the window shown, so the list's own work after the change (layout, repaint)
 // is counted. Each stands beside its floor: the same work on a bare
 // std::vector<std::string>.
-// Run: build/bench/tumblewick_bench --benchmark_filter='_Floor|_Maintenance'
+// Run: build/bench/tumblewick_bench --benchmark_filter='_Floor$|_Maintenance'
 //
 // main (bench_dictionary.cpp) makes the offscreen QApplication and points the
 // config folder at a temporary one. These benchmarks use a Maintenance window
