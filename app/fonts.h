@@ -1,8 +1,10 @@
 #pragma once
 
-// The game window names "Helvetica Neue". Where that face is missing, Qt is
-// told to use a metric-compatible sans serif instead, once for the whole
-// program (call before the first window is built).
+// The windows and the printed help name "Helvetica Neue", "Courier" and
+// "Arial". Where a face is missing, Qt is told to use metric-compatible
+// stand-ins instead (Nimbus Sans or Liberation Sans, Nimbus Mono PS or
+// Liberation Mono), once for the whole program, so texts keep their widths.
+// Call before the first window is built; later calls do nothing.
 namespace Fonts {
 void installSubstitutions();
 }

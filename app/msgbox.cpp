@@ -1,5 +1,6 @@
 #include "app/msgbox.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace MsgBox {
@@ -12,7 +13,13 @@ static Hook &hook() {
 void setHook(Hook h) { hook() = std::move(h); }
 
 QAbstractButton *run(QMessageBox &box) {
+    // Texts may come from files, the network or the user: markup in them is
+    // shown as characters. The secondary text has no format setting of its
+    // own, so its label is set directly.
     box.setTextFormat(Qt::PlainText);
+    const auto labels = box.findChildren<QLabel *>();
+    for (QLabel *label : labels)
+        label->setTextFormat(Qt::PlainText);
     if (hook())
         return hook()(box);
     box.exec();

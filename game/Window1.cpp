@@ -1,6 +1,7 @@
 #include "game/Window1.h"
 
 #include "app/App.h"
+#include "app/Preferences.h"
 #include "app/MenuBars.h"
 #include "app/common.h"
 #include "app/defaultbutton.h"
@@ -479,40 +480,33 @@ void Window1::CheckScore() {
     }
 }
 
-// The preferences file: line 1 "True" or "False" (sound), line 2 the
-// caption of the selected turn length, or an empty line when none is.
-static const QStringList DefaultPreferences = {QStringLiteral("True"), QStringLiteral("60")};
-
 void Window1::getPlist() {
     const QString name = QString::fromLatin1(Storage::PreferencesFile);
     const QString path = Storage::filePath(name);
     if (!QFileInfo::exists(path))
-        Storage::save(name, DefaultPreferences);
+        Storage::save(name, Preferences::defaults());
     QStringList lines;
     // A file that cannot be read (or created) gives the default settings.
     if (!TextFile::readLines(path, lines, nullptr, TextFile::EmptyLines::Keep, 2))
-        lines = DefaultPreferences;
-    const QString sound = lines.value(0);
-    const QString length = lines.value(1);
+        lines = Preferences::defaults();
+    const Preferences::Settings settings = Preferences::parse(lines);
 
-    SoundFlag = sound == QLatin1String("True");
+    SoundFlag = settings.sound;
     App::updateSoundChecks();
-    if (length == QLatin1String("90"))
+    if (settings.seconds == 90)
         RadioButton1->setChecked(true);
-    else if (length == QLatin1String("60"))
+    else if (settings.seconds == 60)
         RadioButton2->setChecked(true);
-    else if (length == QLatin1String("30"))
+    else if (settings.seconds == 30)
         RadioButton3->setChecked(true);
 }
 
 void Window1::savePlist() {
-    QString length;
-    if (RadioButton1->isChecked())
-        length = QStringLiteral("90");
-    else if (RadioButton2->isChecked())
-        length = QStringLiteral("60");
-    else if (RadioButton3->isChecked())
-        length = QStringLiteral("30");
-    Storage::save(QString::fromLatin1(Storage::PreferencesFile),
-                  QStringList{SoundFlag ? QStringLiteral("True") : QStringLiteral("False"), length});
+    Preferences::Settings settings;
+    settings.sound = SoundFlag;
+    settings.seconds = RadioButton1->isChecked()   ? 90
+                       : RadioButton2->isChecked() ? 60
+                       : RadioButton3->isChecked() ? 30
+                                                   : 0;
+    Storage::save(QString::fromLatin1(Storage::PreferencesFile), Preferences::format(settings));
 }

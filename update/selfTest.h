@@ -3,7 +3,10 @@
 
 #include <QWidget>
 
-// Self Test
+class QLabel;
+class QPushButton;
+
+// Self Test: shows the running version and starts the update check.
 class selfTest : public QWidget {
     Q_OBJECT
 public:
@@ -14,4 +17,11 @@ public:
     selfTest();
     void Event_Open();
 
+    void StaticText2_Open();
+    // "Check for Updates": opens the update window, which starts the request.
+    void PushButton1_Action();
+
+    QLabel *StaticText1 = nullptr;
+    QLabel *StaticText2 = nullptr;
+    QPushButton *PushButton1 = nullptr;
 };
