@@ -7,6 +7,7 @@
 #include "app/MenuBars.h"
 #include "dictionary/Maintenance.h"
 #include "game/Window1.h"
+#include "help/Help.h"
 #include "scores/GameScores.h"
 
 #include <QAction>
@@ -217,6 +218,23 @@ private slots:
         activate(&help);
         help.item("FilePrintHelp")->trigger();
         QCOMPARE(help.printed, 2);
+        QVERIFY(m_commands.isEmpty());
+    }
+
+    // The same with the help window itself: its Print Help asks the print
+    // dialog once, and the application's handler is not run.
+    void printHelpInFrontOfTheHelpWindow() {
+        mainWindow();
+        int dialogs = 0;
+        Help::setPrintDialog([&dialogs](QPrinter &) {
+            ++dialogs;
+            return false;
+        });
+        Help *help = Help::instance();
+        activate(help);
+        QTest::keyClick(help, Qt::Key_P, Qt::ControlModifier);
+        Help::setPrintDialog(nullptr);
+        QCOMPARE(dialogs, 1);
         QVERIFY(m_commands.isEmpty());
     }
 
