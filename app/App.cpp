@@ -17,6 +17,17 @@ static App *s_app = nullptr;
 static Sound *s_microwave = nullptr;
 static Sound *s_ok3 = nullptr;
 
+static App::CommandHook &commandHook() {
+    static App::CommandHook hook;
+    return hook;
+}
+
+void App::setCommandHook(CommandHook hook) { commandHook() = std::move(hook); }
+
+bool App::intercepted(const char *itemName) {
+    return commandHook() && commandHook()(QString::fromLatin1(itemName));
+}
+
 App::App() {
     s_app = this;
     if (qApp)
@@ -54,18 +65,24 @@ void App::updateSoundChecks() {
 }
 
 bool App::_SoundSoundOn_Action() {
+    if (intercepted("SoundSoundOn"))
+        return false;
     Module1::SoundFlag = true;
     updateSoundChecks();
     return false;
 }
 
 bool App::_SoundSoundOff_Action() {
+    if (intercepted("SoundSoundOff"))
+        return false;
     Module1::SoundFlag = false;
     updateSoundChecks();
     return false;
 }
 
 bool App::_WordMaintenanceShow_Action() {
+    if (intercepted("WordMaintenanceShow"))
+        return false;
     Maintenance *m = Maintenance::instance();
     m->move(699, 70);
     SharedWindows::showWindow(m);
@@ -73,6 +90,8 @@ bool App::_WordMaintenanceShow_Action() {
 }
 
 bool App::_ScoresShow_Action() {
+    if (intercepted("ScoresShow"))
+        return false;
     GameScores *g = GameScores::instance();
     g->move(475, 70);
     SharedWindows::showWindow(g);
@@ -80,21 +99,29 @@ bool App::_ScoresShow_Action() {
 }
 
 bool App::_CheckForUpdateCheckNow_Action() {
+    if (intercepted("CheckForUpdateCheckNow"))
+        return false;
     SharedWindows::showWindow(selfTest::instance());
     return false;
 }
 
 bool App::_HelpShow_Action() {
+    if (intercepted("HelpShow"))
+        return false;
     SharedWindows::showWindow(Help::instance());
     return false;
 }
 
 bool App::_HelpAbout_Action() {
+    if (intercepted("HelpAbout"))
+        return false;
     SharedWindows::showWindow(AboutBox::instance());
     return false;
 }
 
 bool App::_FilePrintHelp_Action() {
+    if (intercepted("FilePrintHelp"))
+        return false;
     Help::instance()->printHelp();
     return false;
 }
@@ -112,6 +139,15 @@ Sound &App::OK3() {
     if (!s_ok3)
         s_ok3 = new Sound(QStringLiteral("OK3"));
     return *s_ok3;
+}
+
+void App::quitCommand() {
+    if (intercepted("FileQuit"))
+        return;
+    if (Window1 *w = Window1::existing())
+        w->close();
+    else
+        quit();
 }
 
 void App::quit(QWidget *closing) {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QAction;
 class QWidget;
@@ -44,9 +45,22 @@ public:
     // save), then ends the event loop. `closing` is the window already closing.
     static void quit(QWidget *closing = nullptr);
 
+    // The Quit menu item: closes the main window, whose Close handler saves
+    // the preferences and quits; without a main window, quits at once.
+    static void quitCommand();
+
     // Sets the check marks of the two Sound items from SoundFlag.
     static void updateSoundChecks();
 
     // A menu item of the main window's bar, by name.
     static QAction *menuItem(const QString &name);
+
+    // For tests: when set, each application-level menu handler and Quit first
+    // hand their item's name ("HelpShow", "FileQuit", ...) to the hook, and do
+    // nothing more when it returns true.
+    using CommandHook = std::function<bool(const QString &itemName)>;
+    static void setCommandHook(CommandHook hook);
+
+private:
+    static bool intercepted(const char *itemName);
 };

@@ -55,8 +55,28 @@ void WordList::removeAt(int row) {
     endRemoveRows();
 }
 
+void WordList::removeIf(const std::function<bool(const std::string &)> &pred) {
+    const auto from = std::find_if(m_rows.begin(), m_rows.end(), pred);
+    if (from == m_rows.end())
+        return;
+    beginResetModel();
+    m_rows.erase(std::remove_if(from, m_rows.end(), pred), m_rows.end());
+    endResetModel();
+}
+
 void WordList::sortAscending() {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The views keep a few persistent indexes (selection, current row): note
+    // their words, and after the sort find each word again by binary search.
+    const QModelIndexList persistent = persistentIndexList();
+    std::vector<std::string> held;
+    held.reserve(size_t(persistent.size()));
+    for (const QModelIndex &index : persistent)
+        held.push_back(m_rows[size_t(index.row())]);
     std::sort(m_rows.begin(), m_rows.end());
+    for (qsizetype i = 0; i < persistent.size(); ++i) {
+        const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), held[size_t(i)]);
+        changePersistentIndex(persistent[i], index(int(at - m_rows.begin()), 0));
+    }
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

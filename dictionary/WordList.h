@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractListModel>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,10 @@ public:
     void append(const QString &word) { append(word.toStdString()); }
     void replaceAll(std::vector<std::string> rows);
     void removeAt(int row);
+    // Removes every row for which pred(bytes) is true, in one reset.
+    void removeIf(const std::function<bool(const std::string &)> &pred);
     // Sorts ascending by byte value (for lower-case words, alphabetical order).
+    // A selected or current row stays on its word.
     void sortAscending();
 
     // Longest part of a row the view shows.
