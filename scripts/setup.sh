@@ -9,7 +9,7 @@ MODE="${1:-runtime}"
 PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev libqt6svg6 libgl1-mesa-dev
           libbenchmark-dev fonts-liberation2 fonts-urw-base35 xvfb xauth)
 if [ "$MODE" = test ]; then
-  PACKAGES+=(xdotool imagemagick poppler-utils clang libclang-rt-14-dev
+  PACKAGES+=(xdotool imagemagick openbox poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream)
 fi
 

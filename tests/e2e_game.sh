@@ -58,7 +58,7 @@ APP_PID=$!
 
 find_window() {
   kill -0 "$APP_PID" 2>/dev/null || fail "the program ended early: $(cat "$WORK/app.log")"
-  WID="$(xdotool search --onlyvisible --pid "$APP_PID" --name '^Tumblewick$' 2>/dev/null | head -n1)"
+  WID="$(xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Tumblewick$' 2>/dev/null | head -n1)"
   [ -n "$WID" ]
 }
 WID=""
