@@ -15,13 +15,8 @@ WORK="$(mktemp -d)"
 XPID=""
 cleanup() { [ -n "$XPID" ] && kill "$XPID" 2>/dev/null; rm -rf "$WORK"; }
 trap cleanup EXIT
-for n in $(seq 150 180); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & XPID=$!
-    export DISPLAY=":$n"; break
-  fi
-done
-for _ in $(seq 1 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+source "$ROOT/scripts/xvfb.sh" 1280x1024
+XPID=$XVFB_PID
 
 # A 1,000,000-word dictionary file (random lower-case words, 4 to 10 letters).
 python3 - "$WORK/million.txt" <<'PY'
