@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstring>
 
 namespace TextFile {
@@ -25,27 +26,31 @@ void splitLines(const char *data, size_t size, std::vector<std::string> &lines, 
     }
 }
 
-static bool readAll(const QString &path, QByteArray &bytes, QString *error) {
+bool readLines(const QString &path, std::vector<std::string> &lines, QString *error,
+               EmptyLines empty, int maxLines) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    bytes = file.readAll();
+    // A regular file is mapped and split in place; anything that cannot be
+    // mapped (an empty file, a pipe) is read into memory first.
+    const qint64 size = file.size();
+    if (size > 0) {
+        if (const uchar *mapped = file.map(0, size)) {
+            splitLines(reinterpret_cast<const char *>(mapped), size_t(size), lines, empty,
+                       maxLines);
+            file.unmap(const_cast<uchar *>(mapped));
+            return true;
+        }
+    }
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    return true;
-}
-
-bool readLines(const QString &path, std::vector<std::string> &lines, QString *error,
-               EmptyLines empty, int maxLines) {
-    QByteArray bytes;
-    if (!readAll(path, bytes, error))
-        return false;
     splitLines(bytes.constData(), size_t(bytes.size()), lines, empty, maxLines);
     return true;
 }
