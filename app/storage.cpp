@@ -43,7 +43,7 @@ static bool report(const QString &path, bool ok, const QString &error) {
     return false;
 }
 
-bool save(const QString &name, const std::vector<std::string> &lines) {
+bool save(const QString &name, const PackedLines &lines) {
     const QString path = filePath(name);
     QString error;
     const bool ok = TextFile::writeLines(path, lines, &error);

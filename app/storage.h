@@ -1,4 +1,6 @@
 #pragma once
+#include "app/packedlines.h"
+
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -21,7 +23,7 @@ QString filePath(const QString &name);
 // Writes a store file atomically. A failure is told to the user once per
 // file and run, in a message box naming the file and the reason; the program
 // goes on with its data in memory.
-bool save(const QString &name, const std::vector<std::string> &lines);
+bool save(const QString &name, const PackedLines &lines);
 bool save(const QString &name, const QStringList &lines);
 
 // Forgets which failures were already reported (for tests).

@@ -2,71 +2,74 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <algorithm>
-#include <cstring>
 
 namespace TextFile {
 
 void splitLines(const char *data, size_t size, std::vector<std::string> &lines, EmptyLines empty,
                 int maxLines) {
-    size_t pos = 0;
-    while (pos < size) {
-        if (maxLines >= 0 && lines.size() >= size_t(maxLines))
-            return;
-        const void *nl = std::memchr(data + pos, '\n', size - pos);
-        const size_t end = nl ? size_t(static_cast<const char *>(nl) - data) : size;
-        size_t len = end - pos;
-        // CR before the LF is part of the line end; more than one is dropped
-        // too, so that a line read back after saving is the line saved.
-        while (len > 0 && data[pos + len - 1] == '\r')
-            --len;
-        if (len > 0 || empty == EmptyLines::Keep)
-            lines.emplace_back(data + pos, len);
-        pos = end + 1;
-    }
+    const PackedLines packed = PackedLines::split(std::string(data, size),
+                                                  empty == EmptyLines::Skip,
+                                                  PackedLines::Ends::LF, maxLines);
+    for (size_t i = 0; i < packed.size(); ++i)
+        lines.emplace_back(packed[i]);
 }
 
-bool readLines(const QString &path, std::vector<std::string> &lines, QString *error,
-               EmptyLines empty, int maxLines) {
+bool readLines(const QString &path, PackedLines &lines, QString *error, EmptyLines empty,
+               int maxLines, PackedLines::Ends ends) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    // A regular file is mapped and split in place; anything that cannot be
-    // mapped (an empty file, a pipe) is read into memory first.
+    // The whole file is read into one buffer, which the lines then keep.
+    std::string bytes;
     const qint64 size = file.size();
     if (size > 0) {
-        if (const uchar *mapped = file.map(0, size)) {
-            splitLines(reinterpret_cast<const char *>(mapped), size_t(size), lines, empty,
-                       maxLines);
-            file.unmap(const_cast<uchar *>(mapped));
-            return true;
+        bytes.resize(size_t(size));
+        qint64 got = 0;
+        while (got < size) {
+            const qint64 n = file.read(bytes.data() + got, size - got);
+            if (n <= 0)
+                break;
+            got += n;
         }
+        bytes.resize(size_t(got));
     }
-    const QByteArray bytes = file.readAll();
+    // Whatever a size cannot be told for (a pipe, a special file) comes after.
+    const QByteArray rest = file.readAll();
+    bytes.append(rest.constData(), size_t(rest.size()));
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    splitLines(bytes.constData(), size_t(bytes.size()), lines, empty, maxLines);
+    lines = PackedLines::split(std::move(bytes), empty == EmptyLines::Skip, ends, maxLines);
+    return true;
+}
+
+bool readLines(const QString &path, std::vector<std::string> &lines, QString *error,
+               EmptyLines empty, int maxLines) {
+    PackedLines packed;
+    if (!readLines(path, packed, error, empty, maxLines))
+        return false;
+    lines = packed.toVector();
     return true;
 }
 
 bool readLines(const QString &path, QStringList &lines, QString *error, EmptyLines empty,
                int maxLines) {
-    std::vector<std::string> raw;
-    if (!readLines(path, raw, error, empty, maxLines))
+    PackedLines packed;
+    if (!readLines(path, packed, error, empty, maxLines))
         return false;
-    lines.reserve(lines.size() + qsizetype(raw.size()));
-    for (const std::string &line : raw)
-        lines.append(QString::fromUtf8(line.data(), qsizetype(line.size())));
+    lines.reserve(lines.size() + qsizetype(packed.size()));
+    for (size_t i = 0; i < packed.size(); ++i)
+        lines.append(QString::fromUtf8(packed[i].data(), qsizetype(packed[i].size())));
     return true;
 }
 
-static bool commit(QSaveFile &file, const QByteArray &bytes, QString *error) {
+static bool commit(const QString &path, const QByteArray &bytes, QString *error) {
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
@@ -86,18 +89,18 @@ static bool commit(QSaveFile &file, const QByteArray &bytes, QString *error) {
     return true;
 }
 
-bool writeLines(const QString &path, const std::vector<std::string> &lines, QString *error) {
-    size_t total = 0;
-    for (const std::string &line : lines)
-        total += line.size() + 1;
+bool writeLines(const QString &path, const PackedLines &lines, QString *error) {
     QByteArray bytes;
-    bytes.reserve(qsizetype(total));
-    for (const std::string &line : lines) {
-        bytes.append(line.data(), qsizetype(line.size()));
+    bytes.reserve(qsizetype(lines.byteSize() + lines.size()));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        bytes.append(lines[i].data(), qsizetype(lines[i].size()));
         bytes.append('\n');
     }
-    QSaveFile file(path);
-    return commit(file, bytes, error);
+    return commit(path, bytes, error);
+}
+
+bool writeLines(const QString &path, const std::vector<std::string> &lines, QString *error) {
+    return writeLines(path, PackedLines::fromVector(lines), error);
 }
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error) {
@@ -106,8 +109,7 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error) {
         bytes.append(line.toUtf8());
         bytes.append('\n');
     }
-    QSaveFile file(path);
-    return commit(file, bytes, error);
+    return commit(path, bytes, error);
 }
 
 } // namespace TextFile

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/packedlines.h"
+
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -14,7 +16,10 @@ enum class EmptyLines { Keep, Skip };
 
 // Reads the raw bytes of each line, without its terminator. Returns false
 // (with a reason in *error) when the file cannot be opened or read.
-// maxLines < 0 reads every line.
+// maxLines < 0 reads every line. `ends` LFOrCR also ends a line at a lone CR.
+bool readLines(const QString &path, PackedLines &lines, QString *error = nullptr,
+               EmptyLines empty = EmptyLines::Keep, int maxLines = -1,
+               PackedLines::Ends ends = PackedLines::Ends::LF);
 bool readLines(const QString &path, std::vector<std::string> &lines, QString *error = nullptr,
                EmptyLines empty = EmptyLines::Keep, int maxLines = -1);
 
@@ -27,6 +32,7 @@ void splitLines(const char *data, size_t size, std::vector<std::string> &lines, 
                 int maxLines = -1);
 
 // Writes each line followed by LF and replaces the file atomically.
+bool writeLines(const QString &path, const PackedLines &lines, QString *error = nullptr);
 bool writeLines(const QString &path, const std::vector<std::string> &lines,
                 QString *error = nullptr);
 bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);

@@ -34,3 +34,12 @@ const std::vector<std::string> &words() {
 }
 
 } // namespace DefaultList
+
+namespace DefaultList {
+
+const PackedLines &packed() {
+    static const PackedLines rows = PackedLines::fromVector(words());
+    return rows;
+}
+
+} // namespace DefaultList

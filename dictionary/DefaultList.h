@@ -1,4 +1,6 @@
 #pragma once
+#include "app/packedlines.h"
+
 #include <string>
 #include <vector>
 
@@ -8,6 +10,9 @@ namespace DefaultList {
 
 // The rows, in order. Parsed once, on first use.
 const std::vector<std::string> &words();
+
+// The same rows, packed, as the dictionary keeps them.
+const PackedLines &packed();
 
 // The list as stored: rows separated by CR, no separator after the last.
 const std::string &rawText();

@@ -1,7 +1,7 @@
 #pragma once
+#include "app/packedlines.h"
+
 #include <QString>
-#include <string>
-#include <vector>
 
 // The dictionary file format: one word per line, exact bytes, LF written,
 // LF or CRLF read. Empty lines are skipped (a file the program wrote never
@@ -9,16 +9,13 @@
 namespace DictionaryFile {
 
 // Returns false when the file cannot be read (the rows are left empty).
-bool read(const QString &path, std::vector<std::string> &rows, QString *error = nullptr);
+bool read(const QString &path, PackedLines &rows, QString *error = nullptr);
 
 // Reads a word file chosen by the user: the same format, and a lone CR
 // (an old Mac line end) also ends a line, so no word ever holds a CR or LF.
-bool readWordFile(const QString &path, std::vector<std::string> &rows, QString *error = nullptr);
-
-// Splits rows at any CR left inside them, dropping the empty pieces.
-void splitAtCarriageReturns(std::vector<std::string> &rows);
+bool readWordFile(const QString &path, PackedLines &rows, QString *error = nullptr);
 
 // Parses file contents (for tests and fuzzing).
-std::vector<std::string> parse(const char *data, size_t size);
+PackedLines parse(const char *data, size_t size);
 
 } // namespace DictionaryFile

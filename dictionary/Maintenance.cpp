@@ -173,7 +173,7 @@ void Maintenance::getPlistDictionary() {
         // A file that exists but cannot be read leaves the dictionary empty
         // rather than bringing back the default list, and is not overwritten
         // at close unless the user fills the list anew.
-        std::vector<std::string> rows;
+        PackedLines rows;
         QString error;
         const bool ok = DictionaryFile::read(path, rows, &error);
         const bool reported = m_keepUnreadableFile;
@@ -194,11 +194,11 @@ void Maintenance::getPlistDictionary() {
 void Maintenance::savePlistDictionary() {
     if (m_keepUnreadableFile)
         return;
-    Storage::save(QString::fromLatin1(Storage::DictionaryFile), m_words->rows());
+    Storage::save(QString::fromLatin1(Storage::DictionaryFile), m_words->packed());
 }
 
 void Maintenance::UseDefaultList_Action() {
-    m_words->replaceAll(DefaultList::words());
+    m_words->replaceAll(DefaultList::packed());
     showCountPlain();
 }
 
@@ -256,7 +256,7 @@ void Maintenance::ClearTable_Action() {
 void Maintenance::SortTable_Action() { m_words->sortAscending(); }
 
 void Maintenance::PushButton1_Action() {
-    m_words->removeIf([](const std::string &word) { return word.find('\'') != std::string::npos; });
+    m_words->removeIf([](std::string_view word) { return word.find('\'') != word.npos; });
     showCountPlain();
 }
 
@@ -275,7 +275,7 @@ void Maintenance::getNewFileData() {
         return;
     // The file is read before anything is removed: a file that cannot be
     // read leaves the dictionary as it was.
-    std::vector<std::string> rows;
+    PackedLines rows;
     QString error;
     if (!DictionaryFile::readWordFile(path, rows, &error)) {
         MsgBox::show(QStringLiteral("Tumblewick could not read the file \"%1\": %2\n\n"
@@ -295,7 +295,7 @@ void Maintenance::saveFileData() {
     if (path.isEmpty())
         return;
     QString error;
-    if (!TextFile::writeLines(path, m_words->rows(), &error)) {
+    if (!TextFile::writeLines(path, m_words->packed(), &error)) {
         MsgBox::show(QStringLiteral("Tumblewick could not save the file \"%1\": %2")
                          .arg(QDir::toNativeSeparators(path), error));
     }

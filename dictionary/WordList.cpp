@@ -1,9 +1,10 @@
 #include "dictionary/WordList.h"
 
 #include <algorithm>
+#include <numeric>
 
 int WordList::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : count();
 }
 
 QVariant WordList::data(const QModelIndex &index, int role) const {
@@ -12,8 +13,8 @@ QVariant WordList::data(const QModelIndex &index, int role) const {
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
         // A pathological row (say a whole file without line breaks) is shown
         // cut short; the row itself keeps every byte.
-        const std::string &s = m_rows[size_t(index.row())];
-        if (s.size() > kMaxShownBytes)
+        const std::string_view s = bytesView(index.row());
+        if (qsizetype(s.size()) > kMaxShownBytes)
             return QString::fromUtf8(s.data(), kMaxShownBytes) + QChar(0x2026);
         return wordAt(index.row());
     }
@@ -21,7 +22,7 @@ QVariant WordList::data(const QModelIndex &index, int role) const {
 }
 
 QString WordList::wordAt(int row) const {
-    const std::string &s = m_rows[size_t(row)];
+    const std::string_view s = bytesView(row);
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
@@ -30,18 +31,17 @@ void WordList::clear() {
         return;
     beginResetModel();
     m_rows.clear();
-    m_rows.shrink_to_fit();
     endResetModel();
 }
 
-void WordList::append(std::string word) {
+void WordList::append(std::string_view word) {
     const int row = count();
     beginInsertRows(QModelIndex(), row, row);
-    m_rows.push_back(std::move(word));
+    m_rows.push_back(word);
     endInsertRows();
 }
 
-void WordList::replaceAll(std::vector<std::string> rows) {
+void WordList::replaceAll(PackedLines rows) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
@@ -51,32 +51,35 @@ void WordList::removeAt(int row) {
     if (row < 0 || row >= count())
         return;
     beginRemoveRows(QModelIndex(), row, row);
-    m_rows.erase(m_rows.begin() + row);
+    m_rows.erase(size_t(row));
     endRemoveRows();
 }
 
-void WordList::removeIf(const std::function<bool(const std::string &)> &pred) {
-    const auto from = std::find_if(m_rows.begin(), m_rows.end(), pred);
-    if (from == m_rows.end())
+void WordList::removeIf(const std::function<bool(std::string_view)> &pred) {
+    bool any = false;
+    for (size_t i = 0; i < m_rows.size() && !any; ++i)
+        any = pred(m_rows[i]);
+    if (!any)
         return;
     beginResetModel();
-    m_rows.erase(std::remove_if(from, m_rows.end(), pred), m_rows.end());
+    m_rows.filter([&pred](std::string_view row) { return !pred(row); });
     endResetModel();
 }
 
 void WordList::sortAscending() {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // The views keep a few persistent indexes (selection, current row): note
-    // their words, and after the sort find each word again by binary search.
+    std::vector<size_t> order(m_rows.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t a, size_t b) { return m_rows[a] < m_rows[b]; });
+    // The views keep a few persistent indexes (selection, current row): each
+    // follows its row to its new place.
+    std::vector<int> newRow(order.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        newRow[order[k]] = int(k);
     const QModelIndexList persistent = persistentIndexList();
-    std::vector<std::string> held;
-    held.reserve(size_t(persistent.size()));
-    for (const QModelIndex &index : persistent)
-        held.push_back(m_rows[size_t(index.row())]);
-    std::sort(m_rows.begin(), m_rows.end());
-    for (qsizetype i = 0; i < persistent.size(); ++i) {
-        const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), held[size_t(i)]);
-        changePersistentIndex(persistent[i], index(int(at - m_rows.begin()), 0));
-    }
+    for (const QModelIndex &from : persistent)
+        changePersistentIndex(from, index(newRow[size_t(from.row())], 0));
+    m_rows.permute(order);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
