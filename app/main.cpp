@@ -11,7 +11,12 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationVersion(App::ShortVersion());
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName(QStringLiteral("example.tumblewick.Tumblewick"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tumblewick.svg")));
+    // The window icon from PNG sizes: decoding them needs no image plugin,
+    // which keeps start-up short.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/png/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     Fonts::installSubstitutions();
     App app;
     Window1::instance();

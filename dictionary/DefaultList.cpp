@@ -15,30 +15,15 @@ const std::string &rawText() {
     return text;
 }
 
-const std::vector<std::string> &words() {
-    static const std::vector<std::string> rows = [] {
-        std::vector<std::string> out;
-        const std::string &text = rawText();
-        out.reserve(30000);
-        size_t start = 0;
-        while (start <= text.size() && !text.empty()) {
-            size_t end = text.find('\r', start);
-            if (end == std::string::npos)
-                end = text.size();
-            out.emplace_back(text, start, end - start);
-            start = end + 1;
-        }
-        return out;
-    }();
+// The stored rows are separated by CR alone; none is empty.
+const PackedLines &packed() {
+    static const PackedLines rows =
+        PackedLines::split(rawText(), false, PackedLines::Ends::LFOrCR);
     return rows;
 }
 
-} // namespace DefaultList
-
-namespace DefaultList {
-
-const PackedLines &packed() {
-    static const PackedLines rows = PackedLines::fromVector(words());
+const std::vector<std::string> &words() {
+    static const std::vector<std::string> rows = packed().toVector();
     return rows;
 }
 

@@ -34,10 +34,10 @@ launch() { # title program config-setup
   [ "$setup" = million ] && cp "$WORK/million.txt" "$cfg/tumblewickdictionary.txt"
   local t0 t1 pid
   t0=$(date +%s%N)
-  XDG_CONFIG_HOME="$cfg" "$prog" >/dev/null 2>&1 & pid=$!
+  XDG_CONFIG_HOME="$cfg" "$prog" >"$WORK/app.log" 2>&1 & pid=$!
   until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
     sleep 0.002
-    kill -0 "$pid" 2>/dev/null || { echo "program exited" >&2; return 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "$prog exited: $(cat "$WORK/app.log")" >&2; return 1; }
   done
   t1=$(date +%s%N)
   local rss

@@ -14,5 +14,12 @@ if [ ! -s "$_xvfb_file" ]; then
   return 1 2>/dev/null || exit 1
 fi
 export DISPLAY=":$(head -n1 "$_xvfb_file")"
+# Ready when a client can talk to it.
+if command -v xdotool >/dev/null; then
+  for _ in $(seq 1 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+fi
 export XVFB_PID
 rm -f "$_xvfb_file"
