@@ -63,12 +63,16 @@ def load(name):
         return {line.rstrip("\n") for line in f if line.strip()}
 
 
+# Clipped jargon the list does without.
+LEFT_OUT = {"spec"}
+
+
 def usable(word):
     """Plain ASCII letters, right length, inside the first/last row bounds."""
     if not (word.isascii() and word.isalpha() and MIN_LEN <= len(word) <= MAX_LEN):
         return False
     key = word.lower()
-    return FIRST_ROWS[-1] < key < LAST_ROWS[0]
+    return FIRST_ROWS[-1] < key < LAST_ROWS[0] and key not in LEFT_OUT
 
 
 def spread(word):
