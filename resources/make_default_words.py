@@ -63,8 +63,9 @@ def load(name):
         return {line.rstrip("\n") for line in f if line.strip()}
 
 
-# Clipped jargon the list does without.
-LEFT_OUT = {"spec"}
+# Clipped jargon the list does without (written in capitals, compared in
+# lower case like every key).
+LEFT_OUT = {w.lower() for w in ("SPEC",)}
 
 
 def usable(word):
