@@ -37,10 +37,25 @@ static bool report(const QString &path, bool ok, const QString &error) {
     else if (!dir.isDir())
         reason = QStringLiteral("%1 is a file, not a folder.")
                      .arg(QDir::toNativeSeparators(dir.absoluteFilePath()));
-    MsgBox::show(QStringLiteral("Tumblewick could not save the file \"%1\": %2\n\n"
-                                "Your changes are kept while the program runs.")
-                     .arg(QDir::toNativeSeparators(path), reason));
+    tellSaveFailure(path, reason, QStringLiteral("Your changes are kept while the program runs."));
     return false;
+}
+
+static void tell(const char *verb, const QString &path, const QString &reason,
+                 const QString &consequence) {
+    QString text = QStringLiteral("Tumblewick could not %1 the file \"%2\": %3")
+                       .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason);
+    if (!consequence.isEmpty())
+        text += QStringLiteral("\n\n") + consequence;
+    MsgBox::show(text);
+}
+
+void tellReadFailure(const QString &path, const QString &reason, const QString &consequence) {
+    tell("read", path, reason, consequence);
+}
+
+void tellSaveFailure(const QString &path, const QString &reason, const QString &consequence) {
+    tell("save", path, reason, consequence);
 }
 
 bool save(const QString &name, const PackedLines &lines) {

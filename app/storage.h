@@ -26,6 +26,13 @@ QString filePath(const QString &name);
 bool save(const QString &name, const PackedLines &lines);
 bool save(const QString &name, const QStringList &lines);
 
+// Tells the user that a file could not be read or saved, naming the file
+// and the reason; `consequence`, when given, follows on a line of its own.
+void tellReadFailure(const QString &path, const QString &reason,
+                     const QString &consequence = QString());
+void tellSaveFailure(const QString &path, const QString &reason,
+                     const QString &consequence = QString());
+
 // Forgets which failures were already reported (for tests).
 void resetReportedFailures();
 

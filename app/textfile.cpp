@@ -48,15 +48,6 @@ bool readLines(const QString &path, PackedLines &lines, QString *error, EmptyLin
     return true;
 }
 
-bool readLines(const QString &path, std::vector<std::string> &lines, QString *error,
-               EmptyLines empty, int maxLines) {
-    PackedLines packed;
-    if (!readLines(path, packed, error, empty, maxLines))
-        return false;
-    lines = packed.toVector();
-    return true;
-}
-
 bool readLines(const QString &path, QStringList &lines, QString *error, EmptyLines empty,
                int maxLines) {
     PackedLines packed;

@@ -20,8 +20,6 @@ enum class EmptyLines { Keep, Skip };
 bool readLines(const QString &path, PackedLines &lines, QString *error = nullptr,
                EmptyLines empty = EmptyLines::Keep, int maxLines = -1,
                PackedLines::Ends ends = PackedLines::Ends::LF);
-bool readLines(const QString &path, std::vector<std::string> &lines, QString *error = nullptr,
-               EmptyLines empty = EmptyLines::Keep, int maxLines = -1);
 
 // Same, decoded as UTF-8.
 bool readLines(const QString &path, QStringList &lines, QString *error = nullptr,

@@ -179,8 +179,7 @@ void Maintenance::getPlistDictionary() {
         const bool reported = m_keepUnreadableFile;
         m_words->replaceAll(std::move(rows));
         if (!ok && !reported) {
-            MsgBox::show(QStringLiteral("Tumblewick could not read the file \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(path), error));
+            Storage::tellReadFailure(path, error);
         }
         m_keepUnreadableFile = !ok;
         if (ok)
@@ -278,9 +277,7 @@ void Maintenance::getNewFileData() {
     PackedLines rows;
     QString error;
     if (!DictionaryFile::readWordFile(path, rows, &error)) {
-        MsgBox::show(QStringLiteral("Tumblewick could not read the file \"%1\": %2\n\n"
-                                    "The word list is unchanged.")
-                         .arg(QDir::toNativeSeparators(path), error));
+        Storage::tellReadFailure(path, error, QStringLiteral("The word list is unchanged."));
         return;
     }
     m_words->replaceAll(std::move(rows));
@@ -296,7 +293,6 @@ void Maintenance::saveFileData() {
         return;
     QString error;
     if (!TextFile::writeLines(path, m_words->packed(), &error)) {
-        MsgBox::show(QStringLiteral("Tumblewick could not save the file \"%1\": %2")
-                         .arg(QDir::toNativeSeparators(path), error));
+        Storage::tellSaveFailure(path, error);
     }
 }

@@ -104,8 +104,7 @@ void GameScores::getScoresPlist() {
     if (!TextFile::readLines(path, lines, &error, TextFile::EmptyLines::Keep, ScoreTable::Size)) {
         // An unreadable file gives ten vacant rows; it is replaced only when
         // the table next changes.
-        MsgBox::show(QStringLiteral("Tumblewick could not read the file \"%1\": %2")
-                         .arg(QDir::toNativeSeparators(path), error));
+        Storage::tellReadFailure(path, error);
         lines.clear();
     }
     m_model->setTable(ScoreTable::fromLines(lines));

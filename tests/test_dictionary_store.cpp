@@ -134,9 +134,7 @@ private slots:
         QTemporaryDir tmp;
         const QString blocker = tmp.path() + "/config";
         QVERIFY(TestUtil::writeBytes(blocker, "not a folder"));
-        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", blocker.toUtf8());
-        Storage::resetReportedFailures();
+        TestUtil::ConfigAt config(blocker);
         TestUtil::MessageBoxes boxes;
 
         Maintenance *m = Maintenance::instance();
@@ -147,17 +145,14 @@ private slots:
         m->savePlistDictionary();
         m->close();
         QCOMPARE(boxes.seen.size(), 1); // told once per file and run
-        qputenv("XDG_CONFIG_HOME", old);
     }
 
     void missingFolderIsCreated() {
         QTemporaryDir tmp;
         const QString folder = tmp.path() + "/not/yet/there";
-        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", folder.toUtf8());
+        TestUtil::ConfigAt config(folder);
         Maintenance::instance()->close();
         QVERIFY(QFile::exists(folder + "/tumblewickdictionary.txt"));
-        qputenv("XDG_CONFIG_HOME", old);
     }
 
     void unreadableFileIsNotOverwritten() {

@@ -155,13 +155,12 @@ private slots:
         TestUtil::MessageBoxes boxes;
         const QString blocked = m_config->path() + QStringLiteral("/blocked");
         QVERIFY(TestUtil::writeBytes(blocked, "a file where a folder should be"));
-        qputenv("XDG_CONFIG_HOME", blocked.toUtf8());
+        TestUtil::ConfigAt config(blocked);
         Window1 *w = open();
         checkSound(true);
         QCOMPARE(selectedLength(w), QStringLiteral("60"));
         w->close();
         QVERIFY(!QFile::exists(blocked + QStringLiteral("/tumblewick.txt")));
-        qputenv("XDG_CONFIG_HOME", m_config->path().toUtf8());
     }
 };
 

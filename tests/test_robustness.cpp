@@ -57,9 +57,7 @@ private slots:
         QTemporaryDir tmp;
         const QString blocker = tmp.path() + "/config";
         QVERIFY(TestUtil::writeBytes(blocker, "a file where the folder should be"));
-        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", blocker.toUtf8());
-        Storage::resetReportedFailures();
+        TestUtil::ConfigAt config(blocker);
         TestUtil::MessageBoxes boxes;
         App app;
         Window1 *w = Window1::instance();
@@ -68,7 +66,6 @@ private slots:
         QCOMPARE(Maintenance::existing()->words().count(), 29394);
         QVERIFY(Module1::SoundFlag);
         playAndQuit(w);
-        qputenv("XDG_CONFIG_HOME", old);
         // Each file that could not be written is named once, no more.
         QCOMPARE(filesNamed(boxes), (QStringList{"tumblewick.txt", "tumblewickdictionary.txt",
                                                  "tumblewickscores.txt"}));
@@ -78,12 +75,10 @@ private slots:
     void missingFolderIsCreated() {
         QTemporaryDir tmp;
         const QString folder = tmp.path() + "/deep/config";
-        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", folder.toUtf8());
+        TestUtil::ConfigAt config(folder);
         TestUtil::MessageBoxes boxes;
         App app;
         playAndQuit(Window1::instance());
-        qputenv("XDG_CONFIG_HOME", old);
         QVERIFY(boxes.seen.isEmpty());
         for (const char *name : {"tumblewick.txt", "tumblewickdictionary.txt", "tumblewickscores.txt"})
             QVERIFY2(QFile::exists(folder + "/" + name), name);

@@ -145,13 +145,12 @@ private slots:
     void uncreatableFileStartsFromScratch() {
         const QString blocker = m_config->file(QStringLiteral("blocker"));
         QVERIFY(writeBytes(blocker, "not a folder"));
-        qputenv("XDG_CONFIG_HOME", blocker.toUtf8());
+        TestUtil::ConfigAt config(blocker);
         TestUtil::MessageBoxes boxes;
         GameScores *g = GameScores::instance();
         QCOMPARE(boxes.seen.size(), 1);
         QVERIFY(boxes.seen[0].text.contains(QStringLiteral("could not save")));
         QCOMPARE(rowsOf(g), QStringLiteral(" :0| :0| :0| :0| :0| :0| :0| :0| :0| :0"));
-        qputenv("XDG_CONFIG_HOME", m_config->path().toUtf8());
     }
 
     void highScoresWindowLayout() {

@@ -21,21 +21,31 @@
 
 namespace TestUtil {
 
+// Points $XDG_CONFIG_HOME at `path` (which may be missing, or a file) while
+// it lives, with no save failure reported yet.
+class ConfigAt {
+public:
+    explicit ConfigAt(const QString &path) : m_old(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", path.toUtf8());
+        Storage::resetReportedFailures();
+    }
+    ~ConfigAt() { qputenv("XDG_CONFIG_HOME", m_old); }
+    ConfigAt(const ConfigAt &) = delete;
+    ConfigAt &operator=(const ConfigAt &) = delete;
+
+private:
+    QByteArray m_old;
+};
+
 // A fresh, empty config folder; $XDG_CONFIG_HOME points at it while it lives.
 class ConfigDir {
 public:
-    ConfigDir() {
-        m_old = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
-        Storage::resetReportedFailures();
-    }
-    ~ConfigDir() { qputenv("XDG_CONFIG_HOME", m_old); }
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.path() + u'/' + name; }
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_old;
+    ConfigAt m_at{m_dir.path()};
 };
 
 inline QByteArray readBytes(const QString &path) {
